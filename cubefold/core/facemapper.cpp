@@ -135,37 +135,24 @@ bool FaceMapper::fits(const Table& table, const FaceSizes& sizes, const Canvas& 
 FaceMapper::Table FaceMapper::build(FaceSide side, const FaceSizes& sizes, const Canvas& mainCanvas,
                                     const Canvas& faceCanvas) {
     Table table{sizes, mainCanvas.raster().size(), faceCanvas.raster().size(), {}};
-    const int faceRasterWidth = faceCanvas.rasterWidth();
+    const int faceStride = rasterStride(faceCanvas.raster());
     const int sourceStride = rasterStride(mainCanvas.raster());
-    table.sourceOffsets.assign(
-        static_cast<size_t>(faceRasterWidth) * static_cast<size_t>(faceCanvas.rasterHeight()), -1);
     for (Int16 faceY = 0; faceY <= sizes.faceHeight; ++faceY) {
         for (Int16 faceX = 0; faceX <= sizes.faceWidth; ++faceX) {
             if (!faceCanvas.contains(faceX.value(), faceY.value())) continue;
             const std::optional<QPoint> source = FaceSourcePixel(side, sizes, faceX, faceY);
             if (!source || !mainCanvas.contains(source->x(), source->y())) continue;
-            const size_t at = static_cast<size_t>(faceY.value()) * size_t(faceRasterWidth) +
-                              static_cast<size_t>(faceX.value());
-            table.sourceOffsets[at] = source->y() * sourceStride + source->x();
+            table.copies.push_back({faceY.value() * faceStride + faceX.value(),
+                                    source->y() * sourceStride + source->x()});
         }
     }
     return table;
 }
 
 void FaceMapper::apply(const Table& table, const Canvas& mainCanvas, Canvas& faceCanvas) {
-    const auto* sourceBits = reinterpret_cast<const QRgb*>(mainCanvas.raster().constBits());
-    QImage& face = faceCanvas.raster();
-    const int width = face.width();
-    const std::int32_t* offsets = table.sourceOffsets.data();
-    for (int y = 0; y < face.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(face.scanLine(y));
-        const std::int32_t* rowOffsets = offsets + static_cast<ptrdiff_t>(y) * width;
-        for (int x = 0; x < width; ++x) {
-            const std::int32_t offset = rowOffsets[x];
-            if (offset < 0) continue;
-            row[x] = sourceBits[offset] | 0xFF000000u;
-        }
-    }
+    const auto* source = reinterpret_cast<const QRgb*>(mainCanvas.raster().constBits());
+    auto* face = reinterpret_cast<QRgb*>(faceCanvas.raster().bits());
+    for (const Copy& copy : table.copies) face[copy.face] = source[copy.source] | 0xFF000000u;
 }
 
 }  // namespace picturecraft::cubefold

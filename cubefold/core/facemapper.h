@@ -78,13 +78,18 @@ class FaceMapper {
     void MapFace(FaceSide side, const Canvas& mainCanvas, Canvas& faceCanvas);
 
   private:
-    // For every face raster pixel, the offset of its source in mainCanvas's raster, or -1 when
-    // the pixel is not written; valid for the sizes it was built for.
+    // The written face pixels in the order the mapper visits them, each with the raster
+    // offset of its destination and of its source in mainCanvas; valid for the sizes it was
+    // built for.
+    struct Copy {
+        std::int32_t face;
+        std::int32_t source;
+    };
     struct Table {
         FaceSizes sizes;
         QSize mainRaster;
         QSize faceRaster;
-        std::vector<std::int32_t> sourceOffsets;
+        std::vector<Copy> copies;
     };
     static bool fits(const Table& table, const FaceSizes& sizes, const Canvas& mainCanvas,
                      const Canvas& faceCanvas);
