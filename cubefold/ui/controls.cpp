@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 
 namespace picturecraft::cubefold {
@@ -12,6 +13,23 @@ QPushButton* makeColouredButton(const QString& caption, QColor background, QWidg
                                          "QPushButton:pressed { background-color: %2; }")
                               .arg(background.name(), background.darker(115).name()));
     return button;
+}
+
+QPixmap cubeEmblem() {
+    QPixmap pixmap(50, 50);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(64, 64, 64), 1));
+    const QPointF centre(25, 27), top(25, 3), left(4, 15), right(46, 15), lowLeft(4, 39),
+        lowRight(46, 39), bottom(25, 49);
+    painter.setBrush(QColor(0xFF, 0xC0, 0xC0));
+    painter.drawPolygon(QPolygonF({centre, top, left, lowLeft}));
+    painter.setBrush(QColor(0xC0, 0xE0, 0xFF));
+    painter.drawPolygon(QPolygonF({centre, top, right, lowRight}));
+    painter.setBrush(QColor(0xFF, 0xF0, 0xA0));
+    painter.drawPolygon(QPolygonF({centre, lowLeft, bottom, lowRight}));
+    return pixmap;
 }
 
 void centreOnScreen(QWidget& window) {

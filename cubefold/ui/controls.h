@@ -3,6 +3,7 @@
 // Small helpers the two windows share for building their fixed layouts.
 
 #include <QColor>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRect>
 
@@ -19,6 +20,9 @@ constexpr QRect twipsRect(int left, int top, int width, int height) {
 
 // A push button filled with its own background colour.
 QPushButton* makeColouredButton(const QString& caption, QColor background, QWidget* parent);
+
+// The program's emblem and window icon: three faces of a cube corner, 50 x 50 pixels.
+QPixmap cubeEmblem();
 
 // Centres a top-level window on its screen.
 void centreOnScreen(QWidget& window);

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 
 #include "canvasview.h"
@@ -30,24 +29,6 @@ QString programFolder() {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
-// The decorative emblem: three faces of a cube corner, 50 x 50 pixels.
-QPixmap emblem() {
-    QPixmap pixmap(50, 50);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(64, 64, 64), 1));
-    const QPointF centre(25, 27), top(25, 3), left(4, 15), right(46, 15), lowLeft(4, 39),
-        lowRight(46, 39), bottom(25, 49);
-    painter.setBrush(QColor(0xFF, 0xC0, 0xC0));
-    painter.drawPolygon(QPolygonF({centre, top, left, lowLeft}));
-    painter.setBrush(QColor(0xC0, 0xE0, 0xFF));
-    painter.drawPolygon(QPolygonF({centre, top, right, lowRight}));
-    painter.setBrush(QColor(0xFF, 0xF0, 0xA0));
-    painter.drawPolygon(QPolygonF({centre, lowLeft, bottom, lowRight}));
-    return pixmap;
-}
-
 }  // namespace
 
 Form1::Form1(Platform& platform, std::function<void()> quit)
@@ -57,6 +38,7 @@ Form1::Form1(Platform& platform, std::function<void()> quit)
       timer1_(platform.createTimer()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Cubefold"));
+    setWindowIcon(QIcon(cubeEmblem()));
     buildControls();
     buildMenu();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -80,7 +62,7 @@ void Form1::buildControls() {
 
     auto* image2 = new QLabel(picture1_);
     image2->setObjectName(QStringLiteral("Image2"));
-    image2->setPixmap(emblem());
+    image2->setPixmap(cubeEmblem());
     image2->setGeometry(twipsRect(120, 120, 750, 750));
 
     label1_ = new QLabel(picture1_);

@@ -21,6 +21,7 @@ Form2::Form2(Platform& platform, std::function<void()> back, std::function<void(
     : platform_(platform), back_(std::move(back)), quit_(std::move(quit)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Cubefold"));
+    setWindowIcon(QIcon(cubeEmblem()));
     buildControls();
     buildMenu();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());

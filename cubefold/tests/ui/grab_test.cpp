@@ -124,6 +124,7 @@ TEST(CubefoldGrab, BothWindowsAfterConvertingARoomCorner) {
     ScriptedPlatform platform;
     Form1 form1(platform, [] {});
     form1.show();
+    ASSERT_TRUE(form1.grab().save(QDir(folder).filePath(QStringLiteral("form1-start.png"))));
     platform.openAnswers.push_back(picturePath);
     form1.menuopen_Click();
     ASSERT_TRUE(form1.grab().save(QDir(folder).filePath(QStringLiteral("form1-loaded.png"))));
