@@ -1,5 +1,9 @@
 #include "controls.h"
 
+#include <algorithm>
+
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -30,6 +34,19 @@ QPixmap cubeEmblem() {
     painter.setBrush(QColor(0xFF, 0xF0, 0xA0));
     painter.drawPolygon(QPolygonF({centre, lowLeft, bottom, lowRight}));
     return pixmap;
+}
+
+void fitFontToWidth(QLabel& label, const QStringList& texts) {
+    QFont font = label.font();
+    auto widest = [&texts](const QFont& f) {
+        const QFontMetrics metrics(f);
+        int width = 0;
+        for (const QString& text : texts) width = std::max(width, metrics.horizontalAdvance(text));
+        return width;
+    };
+    while (widest(font) > label.width() && QFontInfo(font).pixelSize() > 6)
+        font.setPixelSize(QFontInfo(font).pixelSize() - 1);
+    label.setFont(font);
 }
 
 void centreOnScreen(QWidget& window) {

@@ -3,6 +3,7 @@
 // Small helpers the two windows share for building their fixed layouts.
 
 #include <QColor>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRect>
@@ -23,6 +24,9 @@ QPushButton* makeColouredButton(const QString& caption, QColor background, QWidg
 
 // The program's emblem and window icon: three faces of a cube corner, 50 x 50 pixels.
 QPixmap cubeEmblem();
+
+// Shrinks the label's font, from the platform's default, until every text fits its width.
+void fitFontToWidth(QLabel& label, const QStringList& texts);
 
 // Centres a top-level window on its screen.
 void centreOnScreen(QWidget& window);

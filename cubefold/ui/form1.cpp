@@ -11,6 +11,7 @@
 #include "form2.h"
 #include "picturefit.h"
 #include "sheetlayout.h"
+#include "sheetout.h"
 
 namespace picturecraft::cubefold {
 
@@ -24,10 +25,6 @@ constexpr int kConversionDelayMs = 1000;
 // Client area 15240 x 10710 twips.
 constexpr int kClientWidth = pixelsFromTwips(15240);
 constexpr int kClientHeight = pixelsFromTwips(10710);
-
-QString programFolder() {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
-}
 
 }  // namespace
 
@@ -73,6 +70,7 @@ void Form1::buildControls() {
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
     label1_->setPalette(white);
+    fitFontToWidth(*label1_, {kOpenPrompt, kWaitNotice});
 
     command1_ = makeColouredButton(QStringLiteral("変換"), QColor(0xC0, 0xFF, 0xFF), client);
     command1_->setObjectName(QStringLiteral("Command1"));
@@ -122,7 +120,7 @@ void Form1::menuopen_Click() {
     FileDialogSetup setup;
     setup.cancelIsFailure = true;
     setup.fileName = QString();
-    setup.initialFolder = programFolder();
+    setup.initialFolder = sheetout::ProgramFolder();
     setup.filter = kPictureFilter;
     const std::optional<QString> chosen = platform_.askOpenFile(setup);
     if (!chosen) return;

@@ -18,7 +18,11 @@ constexpr int kClientHeight = pixelsFromTwips(9675);
 }  // namespace
 
 Form2::Form2(Platform& platform, std::function<void()> back, std::function<void()> quit)
-    : platform_(platform), back_(std::move(back)), quit_(std::move(quit)) {
+    : back_(std::move(back)),
+      quit_(std::move(quit)),
+      output_(
+          sheetout::Variant::Cubefold, platform,
+          {[this]() -> const Canvas& { return canvases_.sheet; }, {}, [this] { showAgain(); }}) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Cubefold"));
     setWindowIcon(QIcon(cubeEmblem()));
@@ -79,9 +83,19 @@ void Form2::Command1_Click(int index) {
     if (index == 1 && back_) back_();
 }
 
-void Form2::mnusave_Click() {}
+void Form2::mnusave_Click() {
+    output_.SaveSheet(canvases_.sheet);
+}
 
-void Form2::mnuprint_Click() {}
+void Form2::mnuprint_Click() {
+    output_.ShowPaperDialog();
+}
+
+void Form2::showAgain() {
+    show();
+    raise();
+    activateWindow();
+}
 
 void Form2::closeEvent(QCloseEvent* event) {
     event->accept();

@@ -11,6 +11,7 @@
 
 #include "platform.h"
 #include "sheetlayout.h"
+#include "sheetout.h"
 
 class QAction;
 class QPushButton;
@@ -30,6 +31,8 @@ class Form2 : public QMainWindow {
     ~Form2() override;
 
     SheetCanvases& canvases() { return canvases_; }
+    // Saving and printing of the sheet canvas, with the program's paper settings.
+    sheetout::SheetOutput& sheetOutput() { return output_; }
     Canvas& sheetCanvas() { return canvases_.sheet; }
 
     // Repaints the sheet and face views after a conversion changed their canvases.
@@ -39,7 +42,8 @@ class Form2 : public QMainWindow {
     void Command1_Click(int index);
     // File > Save As: the save dialog, then the sheet canvas's raster as a bitmap.
     void mnusave_Click();
-    // File > Print: the paper dialog, modeless.
+    // File > Print: the paper dialog Form3, modeless; its ＯＫ prints the sheet canvas, and
+    // either of its buttons shows this window again.
     void mnuprint_Click();
 
   protected:
@@ -49,11 +53,12 @@ class Form2 : public QMainWindow {
   private:
     void buildControls();
     void buildMenu();
+    void showAgain();
 
-    Platform& platform_;
     std::function<void()> back_;
     std::function<void()> quit_;
     SheetCanvases canvases_;
+    sheetout::SheetOutput output_;
     CanvasView* picture3_ = nullptr;
     std::array<CanvasView*, 3> picture1_{};
     QPushButton* command1_ = nullptr;

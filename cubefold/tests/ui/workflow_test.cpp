@@ -1,6 +1,7 @@
 #include <memory>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "casename.h"
 #include "form1.h"
 #include "form2.h"
+#include "paperdialog.h"
 #include "picturefile.h"
 #include "picturefit.h"
 #include "scriptedplatform.h"
@@ -115,7 +117,7 @@ TEST_F(CubefoldWorkflow, OpenDialogIsSetUpAfreshEachTime) {
         EXPECT_TRUE(setup.fileName.isEmpty());
         EXPECT_TRUE(setup.cancelIsFailure);
         EXPECT_EQ(setup.filterIndex, 0);
-        EXPECT_TRUE(setup.initialFolder.endsWith(QLatin1Char('/')));
+        EXPECT_EQ(setup.initialFolder, sheetout::ProgramFolder());
         EXPECT_FALSE(setup.askOverwrite);
     }
 }
@@ -212,15 +214,75 @@ TEST_F(CubefoldWorkflow, AnUndecodableFileAtStartKeepsConvertAbsent) {
     EXPECT_EQ(label()->text(), kOpenPrompt);
 }
 
-TEST_F(CubefoldWorkflow, TheProgramsSheetEqualsTheCommandLinesFileByteForByte) {
+TEST_F(CubefoldWorkflow, SavingWritesTheSameBytesAsTheCommandLine) {
     const QString picture = savedPicture("room.png", codedPicture(1000, 700));
     open(picture);
     convertAndTick();
-    const QString sheetFile = dir_.filePath(QStringLiteral("cli.bmp"));
-    ASSERT_FALSE(RunSheetJob({picture, sheetFile, FitMode::Contain}).has_value());
-    QFile written(sheetFile);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), encodeBitmap(form1_->sheetWindow()->sheetCanvas().picture()));
+    const QString saved = dir_.filePath(QStringLiteral("saved sheet"));
+    platform_.saveAnswers.push_back(saved);
+    form1_->sheetWindow()->findChild<QAction*>(QStringLiteral("mnusave"))->trigger();
+    ASSERT_EQ(platform_.saveRequests.size(), 1u);
+    const FileDialogSetup& setup = platform_.saveRequests[0];
+    EXPECT_EQ(setup.filter, QStringLiteral("(*.bmp)|*.bmp"));
+    EXPECT_TRUE(setup.askOverwrite);
+    EXPECT_TRUE(setup.cancelIsFailure);
+    EXPECT_TRUE(setup.fileName.isEmpty());
+
+    const QString fromCommandLine = dir_.filePath(QStringLiteral("cli.bmp"));
+    ASSERT_FALSE(RunSheetJob({picture, fromCommandLine, FitMode::Contain}).has_value());
+    QFile a(saved), b(fromCommandLine);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+    const QByteArray savedBytes = a.readAll();
+    EXPECT_FALSE(savedBytes.isEmpty());
+    EXPECT_EQ(savedBytes, b.readAll());
+}
+
+TEST_F(CubefoldWorkflow, CancellingTheSaveDialogWritesNothing) {
+    open(savedPicture("room.png", codedPicture(100, 100)));
+    convertAndTick();
+    form1_->sheetWindow()->findChild<QAction*>(QStringLiteral("mnusave"))->trigger();
+    EXPECT_EQ(platform_.saveRequests.size(), 1u);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 1);  // only the picture
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(CubefoldWorkflow, PrintingPutsTheSheetOnA4LandscapeAndShowsTheSheetAgain) {
+    open(savedPicture("room.png", codedPicture(640, 480)));
+    convertAndTick();
+    Form2* form2 = form1_->sheetWindow();
+    auto log = std::make_shared<RecordingPrinter::Log>();
+    platform_.answerPrinterWith(log);
+    form2->findChild<QAction*>(QStringLiteral("mnuprint"))->trigger();
+    sheetout::PaperDialog* dialog = form2->sheetOutput().paperDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(platform_.printerRequests, 0) << "the print item only shows the paper dialog";
+    form2->hide();
+
+    dialog->okButton()->click();
+    EXPECT_EQ(platform_.printerRequests, 1);
+    EXPECT_EQ(log->paperCodes, (std::vector<int>{9}));
+    EXPECT_EQ(log->orientationCodes, (std::vector<int>{2}));
+    ASSERT_EQ(log->drawings.size(), 1u);
+    EXPECT_EQ(log->drawings[0].picture, form2->sheetCanvas().picture());
+    EXPECT_TRUE(log->ended);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(form2->isVisible());
+}
+
+TEST_F(CubefoldWorkflow, StoppingThePaperDialogPrintsNothingAndShowsTheSheetAgain) {
+    open(savedPicture("room.png", codedPicture(64, 64)));
+    convertAndTick();
+    Form2* form2 = form1_->sheetWindow();
+    form2->findChild<QAction*>(QStringLiteral("mnuprint"))->trigger();
+    sheetout::PaperDialog* dialog = form2->sheetOutput().paperDialog();
+    ASSERT_NE(dialog, nullptr);
+    form2->hide();
+    dialog->stopButton()->click();
+    EXPECT_EQ(platform_.printerRequests, 0);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(form2->isVisible());
 }
 
 struct CloseCase {
@@ -245,6 +307,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CloseCase{"closing_the_main_window_while_the_sheet_is_open", false},
                       CloseCase{"closing_the_sheet_window", true}),
     ByCaseName());
+
+TEST_F(CubefoldWorkflow, BothMessagesFitTheMessageLine) {
+    const QFontMetrics metrics(label()->font());
+    for (const QString& text : {kOpenPrompt, kWaitNotice})
+        EXPECT_LE(metrics.horizontalAdvance(text), label()->width()) << text.toStdString();
+}
 
 TEST_F(CubefoldWorkflow, ClosingTheMainWindowAtStartEndsTheProgram) {
     EXPECT_TRUE(form1_->close());
