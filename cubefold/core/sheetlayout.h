@@ -50,28 +50,45 @@ struct NetSegment {
     int x1, y1, x2, y2;
 };
 
-// The outline of the net, drawn in index order. Layout-area pixels; the faces cover x and y
-// 32..328 (left), x 328..624 (right) and y 328..624 (bottom), both ends included.
+// The outline of the net, drawn in index order, in layout-area pixels. The faces cover x and
+// y 32..328 (left), x 328..624 and y 32..328 (right), x 32..328 and y 328..624 (bottom), both
+// ends included.
 //
-//      0  32               328               624 656   672                968
-//  32     /+----------------+-----------------+\        72 +------------------+
-//        | |                :                 | |          |                  |
-//        | |   left face 0  :  right face 1   | |          |   upper square   |
-//        | |                :                 | |          |                  |
-//  296    \|                :                 |/       320  \                 |
-//  328     +- - - - - - - - +- - - - - - - - -+    336 /---\ >+-----------------+ 368
-//         /|                |\                 368 +-----+ /|                /
-//        | |  bottom face 2 | |                    |     |/ |             /
-//        | |                | |                    |lower   | triangle /
-//  592    \|                |/                     |square  |       /
-//  624     +----------------+                  664 +--------+   /
-//           \______________/                     376      672
-//  656
+//   The corner's net: three faces, glue tabs 32 pixels deep with 45-degree sides.
+//
+//         0 32                 328                 624 656
+//      32  /+-------------------+-------------------+\
+//         | |                   :                   | |
+//         | |    left face 0    :   right face 1    | |
+//     296  \|                   :                   |/
+//     328   +- - - - - - - - - -+- - - - - - - - - -+
+//     360  /|                   |\
+//         | |   bottom face 2   | |
+//     592  \|                   |/
+//     624   +-------------------+
+//     656    \_________________/
+//
+//   The blank piece: a lower square with a tab, a right triangle, an upper square.
+//
+//           376 408       592 624 672 720                968
+//      72                         +-----------------------+
+//                                 |                       |
+//                                 |     upper square      |
+//     320                         +.                      |
+//     336       +-----------+       '.                    |
+//     368     +'             '+.   .' +-------------------+
+//     416     |                 '+'   triangle         .'
+//             |                  |                 .'
+//             |   lower square   |             .'
+//             |                  |         .'
+//             |                  |     .'
+//     664     +------------------+ .'
 //
 // ':' and '- -' are the edges between faces and the edges that meet when the corner is
 // folded; they are not drawn through the pictures, only 8-pixel ticks mark their ends. The
-// three corners meeting at (672, 368) are cut off 48 pixels from that point. Several entries
-// repeat others (6, 8, 23, 28, 36) or lie on another (9 and 41 on 18); all are drawn.
+// three corners meeting at (672, 368) are cut off 48 pixels from that point (0, 1, 2).
+// Several entries repeat others (6, 8, 23, 28, 36) or lie on another (9 and 41 on 18); all
+// are drawn.
 inline constexpr std::array<NetSegment, 48> kNetSegments{{
     {672, 320, 720, 368},  // 0 blank piece: notch, upper slant
     {624, 368, 672, 416},  // 1 blank piece: notch, left slant
