@@ -1,11 +1,15 @@
+// Cubefold: one picture read as a view into a cube's inside corner, laid out as a net to fold.
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include "form1.h"
+#include "qtplatform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Cubefold"));
-    window.resize(640, 480);
-    window.show();
+    picturecraft::QtPlatform platform;
+    picturecraft::cubefold::Form1 form1(platform);
+    platform.setDialogParent(&form1);
+    form1.show();
     return app.exec();
 }
