@@ -15,8 +15,13 @@ Canvas twipsCanvas(double width, double height, QRgb background = kButtonFace) {
     return Canvas(width, height, CanvasUnit::Twips, CanvasEdge::None, background);
 }
 
+// Fills every raster pixel. A box of the canvas's own size would miss the last row or column
+// of a canvas whose size ends in exactly half a pixel (the raster rounds that half up, a box
+// covers only the pixels whose centres it holds), leaving a stray line of the background.
 void fillWhole(Canvas& canvas, QRgb colour) {
-    canvas.fillBox(QRectF(0.0, 0.0, canvas.width(), canvas.height()), colour);
+    const double upp = canvas.unitsPerPixel();
+    canvas.fillBox(QRectF(0.0, 0.0, canvas.rasterWidth() * upp, canvas.rasterHeight() * upp),
+                   colour);
 }
 
 struct Step {
