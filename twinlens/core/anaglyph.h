@@ -137,10 +137,12 @@ class Anaglyph {
     const Canvas& leftChannel() const { return picture1_; }   // Picture1
     const Canvas& rightChannel() const { return picture2_; }  // Picture2
     const Canvas& composite() const { return picture3_; }     // Picture3
-    const Canvas& output() const { return picture4_; }        // Picture4
-    const Canvas& spare() const { return picture6_; }         // Picture6
-    const Canvas& holder1() const { return picture7_; }       // Picture7
-    const Canvas& holder2() const { return picture8_; }       // Picture8
+    // For the view that shows the composite; change it only through the operations above.
+    Canvas& composite() { return picture3_; }
+    const Canvas& output() const { return picture4_; }   // Picture4
+    const Canvas& spare() const { return picture6_; }    // Picture6
+    const Canvas& holder1() const { return picture7_; }  // Picture7
+    const Canvas& holder2() const { return picture8_; }  // Picture8
     const Thumbnail& thumbnail1() const { return thumbnail1_; }
     const Thumbnail& thumbnail2() const { return thumbnail2_; }
     bool hasPicture1() const { return !thumbnail1_.picture.isNull(); }

@@ -1,0 +1,105 @@
+#pragma once
+
+// Form9: Twinlens's main window `form9` (client area 13680 x 8235 twips, 912 x 549 pixels).
+//
+//   +--------------------------------------------------------------------------------------+
+//   | ファイル 編集                                                                         |
+//   | [絵１ 読み込み][clear]  [絵１のみ変換][絵２のみ変換]      [  変換・合成  ][clear]      |
+//   | 左目でみた写真          合成した写真                                      +設定---+  |
+//   | +--------------+       +--------------------------------------------+   |赤・水 |  |
+//   | | thumbnail 1  |       |                                            |   |（標準）|  |
+//   | +--------------+       |          composite Picture3                |   |赤・青 |  |
+//   |      [↑↑]             |          640 x 480                         |   |赤・緑 |  |
+//   |      [↑]              |                                            |   +-------+  |
+//   | [←←][←][0][→][→→]     |                                            |              |
+//   |      [↓]              |                                            |              |
+//   |      [↓↓]             |                                            |              |
+//   | [絵２ 読み込み][clear]  |                                            |              |
+//   | 右目で見た写真          |                                            |              |
+//   | | thumbnail 2  |       +--------------------------------------------+     [glasses] |
+//   +--------------------------------------------------------------------------------------+
+//
+// The window owns the workflow: its handlers ask the Platform for files, the clipboard and
+// answers, run the Anaglyph, and show the result. Controls carry their names as objectName
+// ("Command1(2)", "Image1", "mnupaste2"), so tests find them as a person finds them.
+
+#include <functional>
+
+#include <QMainWindow>
+
+#include "anaglyph.h"
+#include "platform.h"
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+
+namespace picturecraft {
+class CanvasView;
+}
+
+namespace picturecraft::twinlens {
+
+class CommonDialog;
+class ThumbnailView;
+
+class Form9 : public QMainWindow {
+    Q_OBJECT
+  public:
+    // The platform must outlive the window. The window starts as the program does: colour
+    // option "赤・水", the channels filled, the composite black, both thumbnails empty.
+    explicit Form9(Platform& platform, QWidget* parent = nullptr);
+    ~Form9() override;
+
+    // What a close request runs; QApplication::quit unless replaced.
+    void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+
+    // The workflow, as the buttons, menus and thumbnails run it.
+    void OpenPicture1();
+    void OpenPicture2();
+    void PastePicture1();
+    void PastePicture2();
+    void ClearSlot1();
+    void ClearSlot2();
+    void CopyComposite();
+
+    const Anaglyph& anaglyph() const { return anaglyph_; }
+
+    // The open-dialog filter of both slots.
+    static QString openFilter();
+    // The font of the labels: "ＭＳ Ｐゴシック", or an installed Japanese font in its place.
+    static QString labelFontFamily();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildControls(QWidget* client);
+    void buildSlotControls(QWidget* client);
+    void buildConversionControls(QWidget* client);
+    void buildArrowPad(QWidget* client);
+    void buildSettingsFrame(QWidget* client);
+    void buildMenus();
+    void connectThumbnail(ThumbnailView* thumbnail, int slot);
+    void askToPaste(int slot);
+    void OpenPicture(int slot);
+    void runAndShow(const std::function<void()>& step);
+    void showState();
+
+    Platform& platform_;
+    Anaglyph anaglyph_;
+    std::function<void()> quit_;
+    bool centred_ = false;
+
+    CanvasView* picture3_ = nullptr;
+    ThumbnailView* image1_ = nullptr;
+    ThumbnailView* image2_ = nullptr;
+    QButtonGroup* options_ = nullptr;
+    CommonDialog* commonDialog1_ = nullptr;
+    CommonDialog* commonDialog2_ = nullptr;
+    CommonDialog* commonDialog3_ = nullptr;
+    CommonDialog* commonDialog4_ = nullptr;
+};
+
+}  // namespace picturecraft::twinlens
