@@ -74,10 +74,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, QRect 
     return label;
 }
 
-QString programFolder() {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
-}
-
 const QString kPasteQuestion1 = QStringLiteral("絵１にクリップボードの内容をはりつけますか");
 const QString kPasteQuestion2 = QStringLiteral("絵２にクリップボードの内容をはりつけますか");
 const QString kConfirmTitle = QStringLiteral("確認");
@@ -88,7 +84,13 @@ constexpr QRgb kBlack = 0x000000;
 }  // namespace
 
 Form9::Form9(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), quit_([] { QApplication::quit(); }) {
+    : QMainWindow(parent),
+      platform_(platform),
+      sheetOutput_(sheetout::Variant::Twinlens, platform,
+                   sheetout::SheetSource{[this]() -> const Canvas& { return anaglyph_.output(); },
+                                         [this] { anaglyph_.CropOutput(); },
+                                         {}}),
+      quit_([] { QApplication::quit(); }) {
     setObjectName(QStringLiteral("form9"));
     setWindowTitle(QStringLiteral("Twinlens"));
     setWindowIcon(QIcon(QPixmap::fromImage(GlassesPicture(32))));
@@ -264,6 +266,8 @@ void Form9::buildMenus() {
     item(file, "mnuopen1", "絵１を開く", [this] { OpenPicture1(); });
     item(file, "mnuopen2", "絵２を開く", [this] { OpenPicture2(); });
     separator(file, "mnu2");
+    item(file, "mnusave", "保存", [this] { SaveComposite(); });
+    item(file, "mnuprint", "印刷", [this] { PrintComposite(); });
     item(edit, "mnucopy", "コピー", [this] { CopyComposite(); });
     separator(edit, "mnu1");
     item(edit, "mnupaste1", "絵１に貼り付け", [this] { PastePicture1(); });
@@ -291,7 +295,7 @@ void Form9::OpenPicture(int slot) {
     FileDialogSetup setup;
     setup.filter = openFilter();
     setup.filterIndex = 0;
-    setup.initialFolder = programFolder();
+    setup.initialFolder = sheetout::ProgramFolder();
     setup.fileName = QString();
     setup.cancelIsFailure = true;
     const std::optional<QString> path = dialog->ShowOpen(setup);
@@ -333,6 +337,15 @@ void Form9::CopyComposite() {
     if (!anaglyph_.CropOutput()) return;
     platform_.clearClipboard();
     platform_.putClipboardBitmap(anaglyph_.output().picture());
+}
+
+void Form9::SaveComposite() {
+    if (!anaglyph_.CropOutput()) return;
+    sheetOutput_.SaveSheet(anaglyph_.output());
+}
+
+void Form9::PrintComposite() {
+    sheetOutput_.ShowPaperDialog();
 }
 
 void Form9::runAndShow(const std::function<void()>& step) {

@@ -29,6 +29,7 @@
 
 #include "anaglyph.h"
 #include "platform.h"
+#include "sheetout.h"
 
 class QButtonGroup;
 class QLabel;
@@ -62,8 +63,13 @@ class Form9 : public QMainWindow {
     void ClearSlot1();
     void ClearSlot2();
     void CopyComposite();
+    // CropOutput, then the save dialog and the bitmap, through the sheet output.
+    void SaveComposite();
+    // Shows the paper dialog; its ＯＫ prints the freshly cropped output.
+    void PrintComposite();
 
     const Anaglyph& anaglyph() const { return anaglyph_; }
+    sheetout::SheetOutput& sheetOutput() { return sheetOutput_; }
 
     // The open-dialog filter of both slots.
     static QString openFilter();
@@ -89,6 +95,7 @@ class Form9 : public QMainWindow {
 
     Platform& platform_;
     Anaglyph anaglyph_;
+    sheetout::SheetOutput sheetOutput_;
     std::function<void()> quit_;
     bool centred_ = false;
 
