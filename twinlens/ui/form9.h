@@ -2,22 +2,9 @@
 
 // Form9: Twinlens's main window `form9` (client area 13680 x 8235 twips, 912 x 549 pixels).
 //
-//   +--------------------------------------------------------------------------------------+
-//   | ファイル 編集                                                                         |
-//   | [絵１ 読み込み][clear]  [絵１のみ変換][絵２のみ変換]      [  変換・合成  ][clear]      |
-//   | 左目でみた写真          合成した写真                                      +設定---+  |
-//   | +--------------+       +--------------------------------------------+   |赤・水 |  |
-//   | | thumbnail 1  |       |                                            |   |（標準）|  |
-//   | +--------------+       |          composite Picture3                |   |赤・青 |  |
-//   |      [↑↑]             |          640 x 480                         |   |赤・緑 |  |
-//   |      [↑]              |                                            |   +-------+  |
-//   | [←←][←][0][→][→→]     |                                            |              |
-//   |      [↓]              |                                            |              |
-//   |      [↓↓]             |                                            |              |
-//   | [絵２ 読み込み][clear]  |                                            |              |
-//   | 右目で見た写真          |                                            |              |
-//   | | thumbnail 2  |       +--------------------------------------------+     [glasses] |
-//   +--------------------------------------------------------------------------------------+
+//   slot 1: read, clear, label, thumbnail 1      conversion buttons along the top
+//   arrow pad (nine buttons)                     label and composite Picture3 (640 x 480)
+//   slot 2: read, clear, label, thumbnail 2      settings frame (colour option) at the right
 //
 // The window owns the workflow: its handlers ask the Platform for files, the clipboard and
 // answers, run the Anaglyph, and show the result. Controls carry their names as objectName
