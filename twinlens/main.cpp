@@ -1,11 +1,15 @@
+// Twinlens: makes an anaglyph from a left-eye and a right-eye photograph.
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include "form9.h"
+#include "qtplatform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Twinlens"));
-    window.resize(640, 480);
-    window.show();
+    picturecraft::QtPlatform platform;
+    picturecraft::twinlens::Form9 form9(platform);
+    platform.setDialogParent(&form9);
+    form9.show();
     return app.exec();
 }
