@@ -30,7 +30,7 @@ QString hex(QRgb colour) {
     return QStringLiteral("#%1").arg(colour & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
 }
 
-struct ButtonSpec {
+struct ButtonLayout {
     const char* name;
     const char* caption;
     QRect place;  // pixels
@@ -38,14 +38,14 @@ struct ButtonSpec {
 };
 
 // A push button drawn in the graphical style, filled with its back colour.
-QPushButton* makeButton(QWidget* parent, const ButtonSpec& spec) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.caption), parent);
-    button->setObjectName(QString::fromUtf8(spec.name));
-    button->setGeometry(spec.place);
+QPushButton* makeButton(QWidget* parent, const ButtonLayout& layout) {
+    auto* button = new QPushButton(QString::fromUtf8(layout.caption), parent);
+    button->setObjectName(QString::fromUtf8(layout.name));
+    button->setGeometry(layout.place);
     button->setFocusPolicy(Qt::TabFocus);
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset "
                                          "%1; } QPushButton:pressed { border-style: inset; }")
-                              .arg(hex(spec.back)));
+                              .arg(hex(layout.back)));
     return button;
 }
 
@@ -155,7 +155,7 @@ void Form9::buildControls(QWidget* client) {
 }
 
 void Form9::buildSlotControls(QWidget* client) {
-    const ButtonSpec buttons[] = {
+    const ButtonLayout buttons[] = {
         {"Command1(0)", "絵１　読み込み", twips(360, 120, 1335, 375), 0xC0FFFF},
         {"Command2(0)", "clear", twips(1800, 120, 495, 375), 0xFFC0FF},
         {"Command1(1)", "絵２　読み込み", twips(360, 5520, 1335, 375), 0xFFC0C0},
@@ -182,7 +182,7 @@ void Form9::buildSlotControls(QWidget* client) {
 }
 
 void Form9::buildConversionControls(QWidget* client) {
-    const ButtonSpec buttons[] = {
+    const ButtonLayout buttons[] = {
         {"Command1(3)", "絵１のみ変換", twips(3120, 120, 1215, 495), 0xC0FFFF},
         {"Command1(4)", "絵２のみ変換", twips(4560, 120, 1215, 495), 0xFFC0C0},
         {"Command1(2)", "変換・合成", twips(8520, 120, 3015, 495), 0xC0FFC0},
@@ -200,7 +200,7 @@ void Form9::buildConversionControls(QWidget* client) {
 }
 
 void Form9::buildArrowPad(QWidget* client) {
-    const ButtonSpec buttons[] = {
+    const ButtonLayout buttons[] = {
         {"Command3(0)", "←", twips(600, 3840, 375, 495), 0xE0E0E0},
         {"Command3(1)", "→", twips(1680, 3840, 375, 495), 0xE0E0E0},
         {"Command3(2)", "↑", twips(1080, 3360, 495, 375), 0xE0E0E0},
