@@ -59,8 +59,12 @@ Canvas::Canvas(double outerWidth, double outerHeight, CanvasUnit unit, CanvasEdg
     resizeRaster();
 }
 
-void Canvas::setWidth(double outerWidth) { resize(outerWidth, outerHeight_); }
-void Canvas::setHeight(double outerHeight) { resize(outerWidth_, outerHeight); }
+void Canvas::setWidth(double outerWidth) {
+    resize(outerWidth, outerHeight_);
+}
+void Canvas::setHeight(double outerHeight) {
+    resize(outerWidth_, outerHeight);
+}
 
 void Canvas::resize(double outerWidth, double outerHeight) {
     outerWidth_ = outerWidth;
@@ -68,7 +72,9 @@ void Canvas::resize(double outerWidth, double outerHeight) {
     resizeRaster();
 }
 
-double Canvas::innerWidth() const { return outerWidth_ - 2.0 * edgePixels() * unitsPerPixel(); }
+double Canvas::innerWidth() const {
+    return outerWidth_ - 2.0 * edgePixels() * unitsPerPixel();
+}
 double Canvas::innerHeight() const {
     return outerHeight_ - 2.0 * edgePixels() * unitsPerPixel();
 }
@@ -110,7 +116,9 @@ void Canvas::resizeRaster() {
     raster_ = std::move(next);
 }
 
-void Canvas::clear() { raster_.fill(background_ | kOpaque); }
+void Canvas::clear() {
+    raster_.fill(background_ | kOpaque);
+}
 
 QRgb Canvas::pixel(int x, int y) const {
     if (!contains(x, y)) return 0;
@@ -166,10 +174,10 @@ void Canvas::fillBox(const QRectF& box, QRgb colour) {
 
 void Canvas::drawScaled(const QImage& picture, const QRectF& target, Combine combine) {
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) return;
-    const QImage source = picture.format() == QImage::Format_RGB32 ||
-                                  picture.format() == QImage::Format_ARGB32
-                              ? picture
-                              : picture.convertToFormat(QImage::Format_RGB32);
+    const QImage source =
+        picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
+            ? picture
+            : picture.convertToFormat(QImage::Format_RGB32);
     const double upp = unitsPerPixel();
     const double left = target.left() / upp;
     const double top = target.top() / upp;

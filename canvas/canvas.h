@@ -49,10 +49,12 @@ enum class LineEnd { Excluded, Included };
 inline constexpr double kTwipsPerPixel = 15.0;
 
 // 0xRRGGBB without alpha; pixel() returns colours in this form.
-constexpr QRgb rgb(int r, int g, int b) { return qRgb(r, g, b) & 0xFFFFFFu; }
+constexpr QRgb rgb(int r, int g, int b) {
+    return qRgb(r, g, b) & 0xFFFFFFu;
+}
 
 class Canvas {
-public:
+  public:
     Canvas(double outerWidth, double outerHeight, CanvasUnit unit = CanvasUnit::Pixels,
            CanvasEdge edge = CanvasEdge::None, QRgb background = rgb(255, 255, 255));
 
@@ -101,7 +103,8 @@ public:
     // or wholly outside the raster). Nearest-neighbour: a raster pixel is covered when its
     // centre lies in [left, left + width) x [top, top + height); it takes the picture pixel
     // under the corresponding point. Replace or And.
-    void drawScaled(const QImage& picture, const QRectF& target, Combine combine = Combine::Replace);
+    void drawScaled(const QImage& picture, const QRectF& target,
+                    Combine combine = Combine::Replace);
     void drawScaled(const Canvas& source, const QRectF& target, Combine combine = Combine::Replace);
 
     // Draws the source's raster unscaled with its top-left pixel at `at` (canvas units),
@@ -118,7 +121,7 @@ public:
     const QImage& raster() const { return raster_; }
     QImage& raster() { return raster_; }
 
-private:
+  private:
     int rasterExtent(double outer) const;
     int toPixel(double units) const;  // a position in units to the nearest raster index
     void resizeRaster();

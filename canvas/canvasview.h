@@ -15,7 +15,7 @@ namespace picturecraft {
 
 class CanvasView : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The view does not own the canvas; the canvas must outlive it.
     explicit CanvasView(Canvas& canvas, QWidget* parent = nullptr);
 
@@ -27,14 +27,14 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     void mousePressed(Qt::MouseButton button);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     Canvas& canvas_;
 };
 

@@ -11,10 +11,16 @@ Int16 rne(double r) {
     return Int16(static_cast<long long>(std::nearbyint(r)));
 }
 
-double floorReal(double r) { return std::floor(r); }
+double floorReal(double r) {
+    return std::floor(r);
+}
 
-double toSingle(double r) { return static_cast<double>(static_cast<float>(r)); }
+double toSingle(double r) {
+    return static_cast<double>(static_cast<float>(r));
+}
 
-double degreesToRadians(double degrees) { return (degrees / 180.0) * kDecimalPi; }
+double degreesToRadians(double degrees) {
+    return (degrees / 180.0) * kDecimalPi;
+}
 
 }  // namespace picturecraft

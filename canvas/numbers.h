@@ -14,13 +14,13 @@ namespace picturecraft {
 
 // Raised when a 16-bit operation or a rounding into 16 bits leaves -32768..32767.
 class OverflowError : public std::overflow_error {
-public:
+  public:
     OverflowError() : std::overflow_error("16-bit overflow") {}
 };
 
 // A checked 16-bit signed integer.
 class Int16 {
-public:
+  public:
     constexpr Int16() = default;
     // Throws OverflowError when value does not fit.
     constexpr Int16(long long value) : value_(checked(value)) {}  // NOLINT: implicit by design
@@ -35,7 +35,7 @@ public:
     constexpr Int16& operator++() { return *this = *this + 1; }
     friend constexpr auto operator<=>(Int16 a, Int16 b) = default;
 
-private:
+  private:
     constexpr long long wide() const { return value_; }
     static constexpr std::int16_t checked(long long value) {
         if (value < -32768 || value > 32767) throw OverflowError();

@@ -15,7 +15,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 
+#include <QRectF>
 #include <QString>
 
 #include "canvas.h"
@@ -49,7 +52,7 @@ struct SheetSource {
 class PaperDialog;
 
 class SheetOutput {
-public:
+  public:
     // The platform must outlive the SheetOutput.
     SheetOutput(Variant variant, Platform& platform, SheetSource source);
     ~SheetOutput();
@@ -72,7 +75,7 @@ public:
     // earlier file as it was. Returns true when a file was written.
     bool SaveSheet(const Canvas& canvas);
 
-private:
+  private:
     Variant variant_;
     Platform& platform_;
     SheetSource source_;
@@ -83,5 +86,49 @@ private:
 
 // The folder of the running executable, always ending in "/".
 QString ProgramFolder();
+
+// The folder with one "/" appended unless it already ends in one (the root "/" stays "/").
+QString folderWithSeparator(const QString& folder);
+
+// "Whirlfold", "Cubefold" or "Twinlens": the paper dialog's caption and the message titles.
+QString programName(Variant variant);
+
+// The starting paper settings of a program: B4 landscape in Whirlfold, A4 landscape otherwise.
+PaperSettings startingPaperSettings(Variant variant);
+
+// The Windows paper-size code PrintSheet sends for a paperSize index (9 A4, 13 JIS B5,
+// 12 JIS B4, 8 A3). Whirlfold sends nothing (nullopt) for an index it does not offer, so the
+// printer keeps its paper; Cubefold and Twinlens send 9 for 0 and 13 for anything else.
+std::optional<int> paperCodeFor(Variant variant, std::int16_t paperSize);
+
+// The orientation code PrintSheet sends: 2 (landscape) for 0, 1 (portrait) for anything else.
+int orientationCodeFor(std::int16_t paperOrientation);
+
+// Whirlfold and Cubefold: the sheet drawn 90 % of the page width wide, its height by the
+// picture's ratio (not compared with the page height), at (0.05, 0.05).
+//   pageWidth: PW in twips; picWidth, picHeight: the canvas's outer size (any unit, only the
+//   ratio counts; taken in single precision).
+// The rectangle is in twips from the printable area's corner, each value in single precision.
+QRectF sheetPlacement(int pageWidth, double picWidth, double picHeight);
+
+// Twinlens: the picture fitted into a box of 90 % of the page each way and centred on the page.
+//
+//   +---------------- PW -----------------+
+//   |        (PH - printH) / 2            |
+//   |   +-------- box 0.9 PW ---------+   |
+//   |   |  +--- printW x printH ---+  |   |
+//   |   |  |                       |  |   |
+//   |   |  +-----------------------+  |   |
+//   |   +-----------------------------+   |
+//   +-------------------------------------+
+//
+// fittedToWidth: the width branch was taken (the picture is not taller in proportion than the
+// box, ties included): printW = box width. Otherwise printH = box height.
+struct FittedPlacement {
+    QRectF target;  // twips from the printable area's corner, each value in single precision
+    bool fittedToWidth = true;
+};
+FittedPlacement fittedPlacement(int pageWidth, int pageHeight, double outputWidth,
+                                double outputHeight);
 
 }  // namespace picturecraft::sheetout

@@ -47,19 +47,18 @@ TEST_P(CanvasSizeTest, OuterSizeIncludesTheEdge) {
 
 INSTANTIATE_TEST_SUITE_P(
     Canvas, CanvasSizeTest,
-    testing::Values(
-        EdgeCase{"no_edge_pixels", 1223, 500, CanvasUnit::Pixels, CanvasEdge::None, 1223, 500,
-                 1223, 500},
-        EdgeCase{"flat_border_real_width", 423.4864, 489, CanvasUnit::Pixels,
-                 CanvasEdge::FlatBorder, 421, 487, 421.4864, 487},
-        EdgeCase{"sunken_frame", 1017, 721, CanvasUnit::Pixels, CanvasEdge::SunkenFrame, 1013,
-                 717, 1013, 717},
-        EdgeCase{"twips", 9600, 7200, CanvasUnit::Twips, CanvasEdge::None, 640, 480, 9600,
-                 7200},
-        EdgeCase{"twips_with_frame", 15255, 10815, CanvasUnit::Twips, CanvasEdge::SunkenFrame,
-                 1013, 717, 15195, 10755},
-        EdgeCase{"smaller_than_its_edge", 3, 1, CanvasUnit::Pixels, CanvasEdge::SunkenFrame, 0,
-                 0, -1, -3}),
+    testing::Values(EdgeCase{"no_edge_pixels", 1223, 500, CanvasUnit::Pixels, CanvasEdge::None,
+                             1223, 500, 1223, 500},
+                    EdgeCase{"flat_border_real_width", 423.4864, 489, CanvasUnit::Pixels,
+                             CanvasEdge::FlatBorder, 421, 487, 421.4864, 487},
+                    EdgeCase{"sunken_frame", 1017, 721, CanvasUnit::Pixels, CanvasEdge::SunkenFrame,
+                             1013, 717, 1013, 717},
+                    EdgeCase{"twips", 9600, 7200, CanvasUnit::Twips, CanvasEdge::None, 640, 480,
+                             9600, 7200},
+                    EdgeCase{"twips_with_frame", 15255, 10815, CanvasUnit::Twips,
+                             CanvasEdge::SunkenFrame, 1013, 717, 15195, 10755},
+                    EdgeCase{"smaller_than_its_edge", 3, 1, CanvasUnit::Pixels,
+                             CanvasEdge::SunkenFrame, 0, 0, -1, -3}),
     ByCaseName());
 
 TEST(Canvas, ResizeKeepsPixelsThatStillFitAndPaintsNewOnesInBackground) {
@@ -147,7 +146,7 @@ TEST(Canvas, ScaledDrawingCoversPixelsWhoseCentreLiesInTheRectangle) {
     canvas.drawScaled(solidPicture(1, 1, rgb(0, 0, 0)), QRectF(0.6, 0, 2.0, 1));
     EXPECT_EQ(canvas.pixel(0, 0), rgb(255, 255, 255));  // centre 0.5 < 0.6
     EXPECT_EQ(canvas.pixel(1, 0), rgb(0, 0, 0));
-    EXPECT_EQ(canvas.pixel(2, 0), rgb(0, 0, 0));        // centre 2.5 < 2.6
+    EXPECT_EQ(canvas.pixel(2, 0), rgb(0, 0, 0));  // centre 2.5 < 2.6
     EXPECT_EQ(canvas.pixel(3, 0), rgb(255, 255, 255));
 }
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "numbers.h"
 #include "casename.h"
+#include "numbers.h"
 
 using namespace picturecraft;
 
@@ -19,16 +19,15 @@ TEST_P(RneTest, RoundsToNearestTiesToEven) {
     EXPECT_EQ(rne(GetParam().real).value(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Numbers, RneTest,
-    testing::Values(RoundingCase{"tie_rounds_up_to_even", 211.5, 212},
-                    RoundingCase{"tie_rounds_down_to_even", 2.5, 2},
-                    RoundingCase{"negative_tie_to_even", -2.5, -2},
-                    RoundingCase{"below_half", 1192.4999, 1192},
-                    RoundingCase{"above_half", 1192.8, 1193},
-                    RoundingCase{"lowest_value", -32768.0, -32768},
-                    RoundingCase{"highest_value", 32767.4, 32767}),
-    ByCaseName());
+INSTANTIATE_TEST_SUITE_P(Numbers, RneTest,
+                         testing::Values(RoundingCase{"tie_rounds_up_to_even", 211.5, 212},
+                                         RoundingCase{"tie_rounds_down_to_even", 2.5, 2},
+                                         RoundingCase{"negative_tie_to_even", -2.5, -2},
+                                         RoundingCase{"below_half", 1192.4999, 1192},
+                                         RoundingCase{"above_half", 1192.8, 1193},
+                                         RoundingCase{"lowest_value", -32768.0, -32768},
+                                         RoundingCase{"highest_value", 32767.4, 32767}),
+                         ByCaseName());
 
 TEST(Numbers, RneOutsideSixteenBitsOverflows) {
     EXPECT_THROW(rne(40000.0), OverflowError);

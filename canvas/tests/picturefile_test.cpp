@@ -65,11 +65,16 @@ TEST(PictureFile, UndecodableOrMissingFilesGiveNothing) {
 
 TEST(PictureFile, JpegAndGifDecode) {
     QTemporaryDir folder;
-    for (const char* format : {"JPG", "GIF"}) {
-        const QString path = folder.filePath(QStringLiteral("picture.") + format);
-        if (!gradient(8, 6).save(path, format)) GTEST_SKIP() << format << " writer missing";
-        const auto decoded = decodePictureFile(path);
-        ASSERT_TRUE(decoded) << format;
-        EXPECT_EQ(decoded->size(), QSize(8, 6));
-    }
+    const QString jpeg = folder.filePath("picture.jpg");
+    ASSERT_TRUE(gradient(8, 6).save(jpeg, "JPG"));
+    const auto decodedJpeg = decodePictureFile(jpeg);
+    ASSERT_TRUE(decodedJpeg);
+    EXPECT_EQ(decodedJpeg->size(), QSize(8, 6));
+
+    // Qt reads GIF but cannot write it, so the GIF is a checked-in file.
+    const auto decodedGif =
+        decodePictureFile(QStringLiteral(PICTURECRAFT_TEST_DATA "/pictures/red-3x2.gif"));
+    ASSERT_TRUE(decodedGif);
+    EXPECT_EQ(decodedGif->size(), QSize(3, 2));
+    EXPECT_EQ(decodedGif->pixel(2, 1) & 0xFFFFFF, 0xFF0000u);
 }
