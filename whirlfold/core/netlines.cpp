@@ -1,6 +1,7 @@
 #include "netlines.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace picturecraft::whirlfold {
 
@@ -95,7 +96,12 @@ NetMetrics NetMetrics::read(const Canvas& sheet, const Canvas& backdrop) {
 }
 
 void CopySheetToBackdrop(const Canvas& sheet, Canvas& backdrop) {
-    backdrop.drawUnscaled(sheet, QPointF(0, 0), Combine::Replace);
+    const int width = std::min(sheet.rasterWidth(), backdrop.rasterWidth());
+    const int height = std::min(sheet.rasterHeight(), backdrop.rasterHeight());
+    if (width <= 0) return;
+    QImage& to = backdrop.raster();
+    for (int y = 0; y < height; ++y)
+        std::memcpy(to.scanLine(y), sheet.raster().constScanLine(y), size_t(width) * sizeof(QRgb));
 }
 
 void DrawNetLines(const Canvas& sheet, Canvas& backdrop) {

@@ -155,14 +155,20 @@ struct ColumnTable {
     int first = 0;
     std::vector<Terms> terms;
     std::array<std::vector<double>, 4> testValues;
+    std::vector<double> unturnedX;  // the rounded X of each column, for Plain and HalfTurn
 };
 
-ColumnTable TabulateColumns(const Region& region, const MapperFrame& frame, int first, int last) {
+ColumnTable TabulateColumns(const Region& region, const MapperFrame& frame,
+                            const FormulaConstants& k, int first, int last) {
+    const bool unturned =
+        region.formula == SourceFormula::Plain || region.formula == SourceFormula::HalfTurn;
     ColumnTable table;
     table.first = first;
     for (int x = first; x <= last; ++x) {
         const double p = ScaledU(region, frame, OffsetUOf(region, frame.sheet, Int16(x)));
         table.terms.push_back(ColumnTerms(region.formula, p));
+        if (unturned)
+            table.unturnedX.push_back(RoundToEven(((table.terms.back().x + 0.0) + k.x1) + k.x2));
         for (int t = 0; t < region.testCount; ++t)
             table.testValues[size_t(t)].push_back(
                 TestValue(region.tests[size_t(t)], frame.sheet, Int16(x)));
@@ -196,25 +202,76 @@ std::pair<int, int> PassingRun(const Region& region, const ColumnTable& table, i
     return {begin, std::max(begin, end)};
 }
 
-// The pixels one row of a region copies, straight between the rasters.
-struct RowCopy {
-    const QImage& source;
-    QRgb* destination;  // the sheet row
-    double limitX;      // min(cw, raster width − 1): the bounds test and the raster together
-    double limitY;
+// A turned region reads its picture along slanting lines, one source row per few sheet
+// pixels; painting in strips a few dozen columns wide keeps the source rows a strip touches
+// in the cache from one sheet row to the next. Each pixel is still painted once.
+constexpr int kStripWidth = 64;
+
+// The working canvas's raster as the copies read it.
+struct SourceRaster {
+    const uchar* bits;
+    qsizetype bytesPerLine;
+    double limitX;  // min(cw, raster width − 1): the bounds test and the raster together
+    double limitY;  // min(ch, raster height − 1)
+
+    QRgb at(int x, int y) const {
+        return reinterpret_cast<const QRgb*>(bits + y * bytesPerLine)[x];
+    }
 };
 
-void CopyRun(const RowCopy& copy, const ColumnTable& table, const FormulaConstants& k,
-             const Terms& row, std::pair<int, int> run) {
+SourceRaster SourceRasterOf(const Canvas& canvas, const MapperFrame& frame) {
+    const QImage& raster = canvas.raster();
+    return {raster.constBits(), raster.bytesPerLine(),
+            double(std::min(frame.canvasWidth.value(), canvas.rasterWidth() - 1)),
+            double(std::min(frame.canvasHeight.value(), canvas.rasterHeight() - 1))};
+}
+
+inline void CopyOne(const SourceRaster& source, QRgb& to, double sx, double sy) {
+    if (sx >= 0.0 && sx <= source.limitX && sy >= 0.0 && sy <= source.limitY) {
+        to = source.at(int(sx), int(sy)) | kOpaque;
+    } else if (!FitsInt16(sx) || !FitsInt16(sy)) {
+        throw OverflowError();
+    }
+}
+
+// Paints a run of one sheet row (`destination` is the row's first pixel).
+void CopyRun(const SourceRaster& source, QRgb* destination, const ColumnTable& table,
+             const FormulaConstants& k, const Terms& row, std::pair<int, int> run) {
+    QRgb* to = destination + table.first;
+    if (!table.unturnedX.empty()) {
+        // Plain and HalfTurn: X depends on the column alone (row.x is +0.0), Y on the row.
+        const double sy = RoundToEven(((0.0 + row.y) + k.y1) + k.y2);
+        for (int i = run.first; i < run.second; ++i)
+            CopyOne(source, to[i], table.unturnedX[size_t(i)], sy);
+        return;
+    }
     for (int i = run.first; i < run.second; ++i) {
         const Terms& column = table.terms[size_t(i)];
-        const double sx = RoundToEven(((column.x + row.x) + k.x1) + k.x2);
-        const double sy = RoundToEven(((column.y + row.y) + k.y1) + k.y2);
-        if (sx >= 0.0 && sx <= copy.limitX && sy >= 0.0 && sy <= copy.limitY) {
-            const auto* from = reinterpret_cast<const QRgb*>(copy.source.constScanLine(int(sy)));
-            copy.destination[table.first + i] = from[int(sx)] | kOpaque;
-        } else if (!FitsInt16(sx) || !FitsInt16(sy)) {
-            throw OverflowError();
+        CopyOne(source, to[i], RoundToEven(((column.x + row.x) + k.x1) + k.x2),
+                RoundToEven(((column.y + row.y) + k.y1) + k.y2));
+    }
+}
+
+// One sheet row of a region: its row terms and its run of passing columns.
+struct RowPlan {
+    int y;
+    Terms terms;
+    std::pair<int, int> run;
+};
+
+void PaintInStrips(const SourceRaster& source, Canvas& sheet, const ColumnTable& columns,
+                   const FormulaConstants& constants, const std::vector<RowPlan>& rows) {
+    QImage& raster = sheet.raster();
+    uchar* bits = raster.bits();
+    const qsizetype bytesPerLine = raster.bytesPerLine();
+    const int width = int(columns.terms.size());
+    for (int strip = 0; strip < width; strip += kStripWidth) {
+        for (const RowPlan& row : rows) {
+            const int begin = std::max(row.run.first, strip);
+            const int end = std::min(row.run.second, strip + kStripWidth);
+            if (begin >= end) continue;
+            auto* destination = reinterpret_cast<QRgb*>(bits + row.y * bytesPerLine);
+            CopyRun(source, destination, columns, constants, row.terms, {begin, end});
         }
     }
 }
@@ -232,17 +289,14 @@ void MapRegionFast(const Region& region, const WorkingCanvases& working, Canvas&
     const int lastColumn = std::min(box.lastColumn.value(), sheet.rasterWidth() - 1);
     if (firstRow > lastRow || firstColumn > lastColumn) return;
 
-    const ColumnTable columns = TabulateColumns(region, frame, firstColumn, lastColumn);
-    const double limitX = std::min(frame.canvasWidth.value(), canvas.rasterWidth() - 1);
-    const double limitY = std::min(frame.canvasHeight.value(), canvas.rasterHeight() - 1);
-    QImage& raster = sheet.raster();
+    const ColumnTable columns = TabulateColumns(region, frame, constants, firstColumn, lastColumn);
+    const SourceRaster source = SourceRasterOf(canvas, frame);
+    std::vector<RowPlan> rows;
     for (int y = firstRow; y <= lastRow; ++y) {
         const double q = ScaledV(frame, OffsetVOf(region, frame.sheet, Int16(y)));
-        const RowCopy copy{canvas.raster(), reinterpret_cast<QRgb*>(raster.scanLine(y)), limitX,
-                           limitY};
-        CopyRun(copy, columns, constants, RowTerms(region.formula, q),
-                PassingRun(region, columns, y));
+        rows.push_back({y, RowTerms(region.formula, q), PassingRun(region, columns, y)});
     }
+    PaintInStrips(source, sheet, columns, constants, rows);
 }
 
 }  // namespace picturecraft::whirlfold
