@@ -189,6 +189,18 @@ bool InRegion(const Region& region, const SheetMetrics& sheet, Int16 x, Int16 y)
     return true;
 }
 
+std::vector<int> RegionsAt(const SheetMetrics& sheet, Int16 x, Int16 y) {
+    std::vector<int> regions;
+    for (int i = 0; i < kRegionCount; ++i) {
+        const Region& region = kRegions[size_t(i)];
+        const ScanBox box = ScanBoxOf(region, sheet);
+        const bool inBox =
+            box.firstRow <= y && y <= box.lastRow && box.firstColumn <= x && x <= box.lastColumn;
+        if (inBox && InRegion(region, sheet, x, y)) regions.push_back(i);
+    }
+    return regions;
+}
+
 double OffsetUOf(const Region& region, const SheetMetrics& sheet, Int16 x) {
     switch (region.offsetU.kind) {
         case UKind::Column:

@@ -31,6 +31,7 @@
 // (a - h2) + h2 are kept as written because their last bit decides pixels on region edges.
 
 #include <array>
+#include <vector>
 
 #include "canvas.h"
 #include "numbers.h"
@@ -133,6 +134,10 @@ double TestValue(const RegionTest& test, const SheetMetrics& sheet, Int16 x);
 bool TestHolds(const RegionTest& test, double value, Int16 y);
 // Whether sheet pixel (x, y) passes every test of the region (`RegionTest`).
 bool InRegion(const Region& region, const SheetMetrics& sheet, Int16 x, Int16 y);
+
+// The regions that paint sheet pixel (x, y), in painting order (indices into RegionTable());
+// the last one's colour stays. Empty for the unpainted margins.
+std::vector<int> RegionsAt(const SheetMetrics& sheet, Int16 x, Int16 y);
 
 // u and v of the common transform, and the scaled p (with −u for HalfTurn) and q.
 double OffsetUOf(const Region& region, const SheetMetrics& sheet, Int16 x);
