@@ -3,16 +3,17 @@
 // The finished sheet on the backdrop: the painted sheet copied to its top-left corner, then the
 // net's black line work over it.
 //
-//   0          x1=W/6      x3=W/2      x5=5W/6      W    W+20   F
-//   +-----------+-----------+-----------+-----------+      |     |   top edge, separators 0..yT
-//   |\   /\     |     /\    |    /\     |    /\    /|\     |     |
-//   | \ /  \    |    /  \   |   /  \    |   /  \  / | \    |     |   every sloping lattice line
-//   |  X    \   .   /    \  .  /    \   .  /    \/  |  \---+     |   y = ±x/2 + i·2H/5, one pixel
-//   | / \    \  .  /      \ . /      \  . /     /\  |   joinFlap |   per column, over the flap
-//   |/   \    \ . /        \./        \ ./     /  \ |      |     |   strip too (to column F)
-//   +     ...                                       +      +         left, right and outer flap
-//   0..yE                                       W: 0..yE  W+20: 0..yE   edges down to yE
-//   (no bottom edge; rows H..H+2 of the backdrop are spare and the sloping lines reach row H)
+//        0        x1=⌊W/6⌋     x3=⌊W/2⌋      x5=⌊5W/6⌋     W    W+20  F
+//   y=0  +---------+-------------+-------------+-------------+.    |    top edge 0..W, and the
+//        |\       /|\           /|\           /|\           /| .   |    separators 0..yT
+//        | \     / | \         / | \         / | \         / |  .  |
+//   yT   |  \   /  |  \       /  |  \       /  |  \       /  |   . |    the flap's corner
+//        |   \ /       \     /       \     /       \     /    |    .|    (W,0)-(W+20,20)
+//        |    X         \   /         \   /         \   /     |     |
+//        |   / \    the sloping lines y = ±x/2 + i·2H/5, one    |     |    run on across the
+//        |  /   \   pixel per column, from column 0 to F         |     |    flap to column F
+//   yE   +                                                     +     +    left, right and outer
+//   H     (no bottom edge; the sloping lines reach row H, the first spare row)    edges 0..yE
 
 #include <array>
 
@@ -41,7 +42,7 @@ struct NetMetrics {
 void CopySheetToBackdrop(const Canvas& sheet, Canvas& backdrop);
 
 // The literal line work: every pixel of columns 0..F and rows 0..H tested against the ten
-// lattice lines, then the separators and the outline.
+// lattice lines, then the separators and the outline (straight marks set both end points).
 void DrawNetLines(const Canvas& sheet, Canvas& backdrop);
 
 // The same pixels, each column's ten rows computed directly.

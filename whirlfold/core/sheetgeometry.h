@@ -3,22 +3,25 @@
 // The sheet's geometry: its sizes, the fourteen regions that paint it, and for a sheet pixel
 // which regions claim it and which working-canvas pixel it shows.
 //
-// The sheet is a band of 24 triangles in six columns of four (drawn for H = 400, W = 960; one
-// character per W/48 across and H/10 down; A..N name MapRegion01..14, '.' is left unpainted):
+// The sheet is a band of 24 triangles in six columns of four. Which region paints where, for
+// H = 400, W = 960 (one character per 20 pixels across and 40 down; A..N name MapRegion01..14,
+// the last to paint the spot; '.' is left unpainted):
 //
-//   x: 0       W/6       W/3       W/2       2W/3      5W/6       W
-//      |         |         |         |         |         |         |
-//   0  A...............C...............D...............B   band of slot 0 (picture 1):
-//      AAAAA........CCCCCCC.........DDDDDDD.........BBBB   rows 0 .. 2H/5, centres 0|W, W/3, 2W/3
-//      AAAAAAAI.CCCCCCCCCCCCCJ.DDDDDDDDDDDDDK.BBBBBBBB
-//      AAAAIIIIIIIIICCCCCJJJJJJJJJJJDDDDDKKKKKKKKKKBBBB   band of slot 2 (picture 2):
-//   2H/5 IIIIIIIIIIIIIIIIJJJJJJJJJJJJJJJJKKKKKKKKKKKKKKKKK rows H/5 .. 3H/5, centres W/6, W/2, 5W/6
-//      EEEEIIIIIIIIIGGGGGJJJJJJJJJJJHHHHHKKKKKKKKKKFFFF
-//      EEEEEEELGGGGGGGGGGGGGMHHHHHHHHHHHHHNFFFFFFFF        band of slot 1 (picture 3):
-//      EEEELLLLLLLLLGGGGGMMMMMMMMMMMHHHHHNNNNNNNNNNFFFF   rows 2H/5 .. 4H/5, like slot 0
-//   4H/5 LLLLLLLLLLLLLLLLMMMMMMMMMMMMMMMMNNNNNNNNNNNNNNNNN
-//      ....LLLLLLLLL.....MMMMMMMMMMM.....NNNNNNNNNN....   band of slot 3 (picture 4):
-//   H  ........L...............M...............N.......   rows 3H/5 .. H, like slot 2
+//      x: 0       W/6     W/3     W/2     2W/3    5W/6    W
+//   y=0   A...............C...............D...............B    slot 0 (picture 1): rows
+//         AAAAA.......CCCCCCCCC.......DDDDDDDDD.......BBBBB    0..2H/5, centres 0|W, W/3, 2W/3
+//         AAAAAAAAICCCCCCCCCCCCCCCJDDDDDDDDDDDDDDDKBBBBBBBB
+//         AAAAIIIIIIIIICCCCCCCJJJJJJJJJDDDDDDDKKKKKKKKKBBBB    slot 2 (picture 2): rows
+//   2H/5  IIIIIIIIIIIIIIIIJJJJJJJJJJJJJJJJKKKKKKKKKKKKKKKKK    H/5..3H/5, centres W/6, W/2, 5W/6
+//         EEEEIIIIIIIIIGGGGGGGJJJJJJJJJHHHHHHHKKKKKKKKKFFFF
+//         EEEEEEEELGGGGGGGGGGGGGGGMHHHHHHHHHHHHHHHNFFFFFFFF    slot 1 (picture 3): rows
+//         EEEELLLLLLLLLGGGGGGGMMMMMMMMMHHHHHHHNNNNNNNNNFFFF    2H/5..4H/5, centres as slot 0
+//   4H/5  LLLLLLLLLLLLLLLLMMMMMMMMMMMMMMMMNNNNNNNNNNNNNNNNN
+//         ....LLLLLLLLL.......MMMMMMMMM.......NNNNNNNNN....    slot 3 (picture 4): rows
+//   H     ........L...............M...............N........    3H/5..H, centres as slot 2
+//
+// A rhombus with centre (cx, cy) has corners (cx ± 2H/5, cy) and (cx, cy ± H/5); the vertical
+// lines x = n·W/6 and the sloping lines y = ±x/2 + i·2H/5 cut the sheet into its triangles.
 //
 // Every region is a rhombus of two triangles (long diagonal 4H/5 across, short diagonal 2H/5
 // upright) or, for the seam where the band closes into a ring, half of one: MapRegion01/05
