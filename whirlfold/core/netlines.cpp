@@ -8,7 +8,7 @@ namespace picturecraft::whirlfold {
 namespace {
 
 constexpr QRgb kBlack = rgb(0, 0, 0);
-constexpr int kFlapWidth = 20;  // joinFlap
+constexpr int kJoinFlapWidth = 20;
 
 Int16 FloorFifths(Int16 sheetHeight, int k) {
     return Int16(static_cast<long long>(floorReal((Int16(k) * sheetHeight).toDouble() / 5.0)));
@@ -62,16 +62,31 @@ void DrawLine(Canvas& backdrop, int x0, int y0, int x1, int y1) {
     backdrop.drawLine(QPointF(x0, y0), QPointF(x1, y1), kBlack, LineEnd::Included);
 }
 
-void DrawSeparatorsAndOutline(const NetMetrics& net, Canvas& backdrop) {
+void DrawSeparators(const NetMetrics& net, Canvas& backdrop) {
     for (const Int16 column : net.separatorColumns)
         DrawLine(backdrop, column.value(), 0, column.value(), net.separatorLength.value());
+}
+
+// The left, right and top edges of the net.
+void DrawOutline(const NetMetrics& net, Canvas& backdrop) {
     const int w = net.sheetWidth.value();
-    const int edge = net.edgeLength.value();
-    DrawLine(backdrop, 0, 0, 0, edge);
-    DrawLine(backdrop, w, 0, w, edge);
+    DrawLine(backdrop, 0, 0, 0, net.edgeLength.value());
+    DrawLine(backdrop, w, 0, w, net.edgeLength.value());
     DrawLine(backdrop, 0, 0, w, 0);
-    DrawLine(backdrop, w, 0, w + kFlapWidth, kFlapWidth);
-    DrawLine(backdrop, w + kFlapWidth, 0, w + kFlapWidth, edge);
+}
+
+// The joinFlap along the right edge: its slanting top corner, then its outer edge from the
+// backdrop's top row.
+void DrawJoinFlap(const NetMetrics& net, Canvas& backdrop) {
+    const int w = net.sheetWidth.value();
+    DrawLine(backdrop, w, 0, w + kJoinFlapWidth, kJoinFlapWidth);
+    DrawLine(backdrop, w + kJoinFlapWidth, 0, w + kJoinFlapWidth, net.edgeLength.value());
+}
+
+void DrawStraightMarks(const NetMetrics& net, Canvas& backdrop) {
+    DrawSeparators(net, backdrop);
+    DrawOutline(net, backdrop);
+    DrawJoinFlap(net, backdrop);
 }
 
 }  // namespace
@@ -107,13 +122,13 @@ void CopySheetToBackdrop(const Canvas& sheet, Canvas& backdrop) {
 void DrawNetLines(const Canvas& sheet, Canvas& backdrop) {
     const NetMetrics net = NetMetrics::read(sheet, backdrop);
     DrawSlopingLinesLiteral(net, backdrop);
-    DrawSeparatorsAndOutline(net, backdrop);
+    DrawStraightMarks(net, backdrop);
 }
 
 void DrawNetLinesFast(const Canvas& sheet, Canvas& backdrop) {
     const NetMetrics net = NetMetrics::read(sheet, backdrop);
     DrawSlopingLinesFast(net, backdrop);
-    DrawSeparatorsAndOutline(net, backdrop);
+    DrawStraightMarks(net, backdrop);
 }
 
 }  // namespace picturecraft::whirlfold
