@@ -9,6 +9,7 @@
 namespace picturecraft::whirlfold {
 
 // Working canvases Picture2(k), indexed by slot k = 0..3 (not by the number shown to the user).
+// All four are non-null: a slot without a picture is a blank canvas.
 using WorkingCanvases = std::array<const Canvas*, 4>;
 
 // MapRegion01 .. MapRegion14 in order into `sheet` (Picture1 of the sheet window), then
@@ -16,7 +17,8 @@ using WorkingCanvases = std::array<const Canvas*, 4>;
 // pixels no step paints keep what they held.
 // Throws OverflowError for sizes beyond the 16-bit limits (a sheet higher than 3276 pixels,
 // wider than 6553, a working canvas higher than 10922) and std::domain_error for a sheet 0
-// pixels wide. Works straight on the rasters; gives the pixels of ConvertSheetLiteral.
+// pixels wide; after a throw the sheet may hold part of the conversion. Works straight on the
+// rasters and gives the pixels of ConvertSheetLiteral.
 void ConvertSheet(const WorkingCanvases& working, Canvas& sheet, Canvas& backdrop);
 
 // The same conversion pixel by pixel through the canvas operations, step by step as the
