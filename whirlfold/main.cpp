@@ -1,11 +1,15 @@
+// Whirlfold: four pictures become the cut-out sheet of a turning ring of six tetrahedra.
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include "mainwindow.h"
+#include "qtplatform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Whirlfold"));
-    window.resize(640, 480);
+    picturecraft::QtPlatform platform;
+    picturecraft::whirlfold::MainWindow window(platform, [] { QApplication::quit(); });
+    platform.setDialogParent(&window);
     window.show();
     return app.exec();
 }
