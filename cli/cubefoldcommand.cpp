@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "sheetjob.h"
+#include "cubefold/core/sheetjob.h"
 #include "subcommand.h"
 
 namespace picturecraft::cli {

@@ -1,6 +1,6 @@
 // picturecraft twinlens: the anaglyph without a window (the workflow lives in twinlens_core).
 
-#include "commandline.h"
+#include "twinlens/core/commandline.h"
 #include "subcommand.h"
 
 namespace picturecraft::cli {

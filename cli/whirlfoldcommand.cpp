@@ -1,6 +1,6 @@
 // `picturecraft whirlfold`: Whirlfold's sheet from four picture files, without a window.
 
-#include "sheetjob.h"
+#include "whirlfold/core/sheetjob.h"
 #include "subcommand.h"
 
 namespace picturecraft::cli {
