@@ -197,7 +197,7 @@ TEST_P(PaperDialogTest, PushButtonsAreFilledWithTheirColours) {
     // Inside the raised edge, left of the caption.
     EXPECT_EQ(ok.pixel(6, ok.height() / 2) & 0xFFFFFF, 0xC0FFFFu);
     EXPECT_EQ(stop.pixel(6, stop.height() / 2) & 0xFFFFFF, 0xFFC0FFu);
-    if (const QByteArray folder = qgetenv("SHEETOUT_GRAB_DIR"); !folder.isEmpty()) {
+    if (const QByteArray folder = qgetenv("PICTURECRAFT_GRAB_DIR"); !folder.isEmpty()) {
         dialog->grab().save(QString::fromLocal8Bit(folder) + "/form3-" +
                             programName(GetParam()).toLower() + ".png");
     }

@@ -374,8 +374,8 @@ TEST_F(Form9Test, AStereoPairCombinesIntoAnAnaglyph) {
     click("Command1(2)");
     window.show();
     const QImage grabbed = window.grab().toImage();
-    if (const QByteArray path = qgetenv("TWINLENS_WINDOW_PNG"); !path.isEmpty())
-        grabbed.save(QString::fromLocal8Bit(path));
+    if (const QString grabs = qEnvironmentVariable("PICTURECRAFT_GRAB_DIR"); !grabs.isEmpty())
+        grabbed.save(grabs + QStringLiteral("/twinlens-window.png"));
     // The near ball shifts 40 pixels between the eyes: its left edge shows in one eye only.
     const QImage composite = shownComposite();
     const QRgb leftFringe = composite.pixel(300 - 45 - 10, 420) & 0xFFFFFFu;

@@ -1,4 +1,4 @@
-// Pictures of the windows for a person to look at: written only when PICTURECRAFT_SCREENSHOTS
+// Pictures of the windows for a person to look at: written only when PICTURECRAFT_GRAB_DIR
 // names a folder. The main window after start-up and with four photos loaded, the sheet window
 // after converting them, and the whole backdrop as saved.
 
@@ -14,8 +14,8 @@ namespace {
 using ScreenshotTest = WhirlfoldTest;
 
 TEST_F(ScreenshotTest, GrabsTheWindows) {
-    const QString target = qEnvironmentVariable("PICTURECRAFT_SCREENSHOTS");
-    if (target.isEmpty()) GTEST_SKIP() << "PICTURECRAFT_SCREENSHOTS is not set";
+    const QString target = qEnvironmentVariable("PICTURECRAFT_GRAB_DIR");
+    if (target.isEmpty()) GTEST_SKIP() << "PICTURECRAFT_GRAB_DIR is not set";
     QDir().mkpath(target);
     const QDir out(target);
     window.show();
