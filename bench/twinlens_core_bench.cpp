@@ -28,6 +28,8 @@ QGuiApplication& application() {
     static int argc = 1;
     static char name[] = "twinlens_core_bench";
     static char* argv[] = {name, nullptr};
+    // No window is shown, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(argc, argv);
     return app;
 }
